@@ -1,0 +1,28 @@
+# The installer's own code, the same in every flavour: plain C++ over the platform layer.
+set(VK_CORE_SOURCES
+  common/bounded_text.cpp
+  shell/installer_state.cpp
+  shell/entry.cpp
+  shell/main_dialog.cpp
+  toolkit/surface.cpp
+  toolkit/element.cpp
+)
+list(TRANSFORM VK_CORE_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
+
+# The platform layer: the real Windows calls, or the in-memory stand-in for host tests.
+set(VK_PLATFORM_WIN32_SOURCES
+  platform/win32/process_win32.cpp
+  platform/win32/module_win32.cpp
+  platform/win32/resources_win32.cpp
+  platform/win32/dialog_win32.cpp
+)
+list(TRANSFORM VK_PLATFORM_WIN32_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
+
+set(VK_PLATFORM_SIM_SOURCES
+  platform/sim/sim_state.cpp
+  platform/sim/process_sim.cpp
+  platform/sim/module_sim.cpp
+  platform/sim/resources_sim.cpp
+  platform/sim/dialog_sim.cpp
+)
+list(TRANSFORM VK_PLATFORM_SIM_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
