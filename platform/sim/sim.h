@@ -10,7 +10,8 @@
 
 namespace sim {
 
-// Forgets every window, mutex, message box and resource change; restores the default catalogue.
+// Forgets every window, mutex, message box, resource change, registry key and file; restores
+// the default catalogue.
 void Reset();
 
 // --- process ---
