@@ -18,10 +18,18 @@ State& S() {
   return state;
 }
 
+std::vector<void (*)()>& ResetHooks() {
+  static std::vector<void (*)()> hooks;
+  return hooks;
+}
+
+ResetHook::ResetHook(void (*reset)()) { ResetHooks().push_back(reset); }
+
 void Reset() {
   State& s = S();
   s = State{};
   s.catalogue = DefaultCatalogue();
+  for (auto hook : ResetHooks()) hook();
 }
 
 std::string ResourceKey(const char* idOrName) {

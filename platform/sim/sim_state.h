@@ -46,4 +46,10 @@ std::string ResourceKey(const char* idOrName);
 
 Window* FindWindow(os::WindowHandle handle);
 
+// Parts of the sim kept in their own files (registry, file system) register how they are
+// forgotten; Reset runs every registered hook.
+struct ResetHook {
+  explicit ResetHook(void (*reset)());
+};
+
 }  // namespace sim
