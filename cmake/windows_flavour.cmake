@@ -73,4 +73,8 @@ target_compile_options(${VK_EXE_NAME} PRIVATE $<$<COMPILE_LANGUAGE:RC>:-I${VK_AR
 target_link_options(${VK_EXE_NAME} PRIVATE -static -s -Wl,--gc-sections -Wl,--no-insert-timestamp)
 set_target_properties(${VK_EXE_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VK_DIST_DIR})
 
-include(${CMAKE_SOURCE_DIR}/tests/windows_tests.cmake OPTIONAL)
+# Test programs of the Windows flavours: platform contract tests (run under Wine in the 64-bit
+# flavour), the end-to-end probe and scenarios, and Windows-side benchmarks.
+include(${CMAKE_SOURCE_DIR}/tests/contract/windows_contract.cmake OPTIONAL)
+include(${CMAKE_SOURCE_DIR}/tests/e2e/e2e_tests.cmake OPTIONAL)
+include(${CMAKE_SOURCE_DIR}/bench/windows_bench.cmake OPTIONAL)
