@@ -24,5 +24,7 @@ set(VK_PLATFORM_SIM_SOURCES
   platform/sim/module_sim.cpp
   platform/sim/resources_sim.cpp
   platform/sim/dialog_sim.cpp
+  platform/sim/registry_sim.cpp
+  platform/sim/system_sim.cpp
 )
 list(TRANSFORM VK_PLATFORM_SIM_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)

@@ -15,7 +15,9 @@ namespace sim {
 
 enum class View { k32, k64 };
 
-// Creates the key with its missing parents in the given view.
+// Creates the key with its missing parents in the given view. Unlike the registry calls, the
+// controls take key names of any length: a name that is longer than 255 characters once
+// converted to ANSI (possible with double-byte code pages) can only be set up this way.
 void PutKey(os::RegKey hive, View view, const std::string& path);
 // Creates the key if needed and sets a value (replacing one of the same name in its place).
 void PutValue(os::RegKey hive, View view, const std::string& path, const std::string& name,
@@ -31,11 +33,14 @@ bool GetValue(os::RegKey hive, View view, const std::string& path, const std::st
 // 64-bit Windows. On a 32-bit Windows both views are one tree. Default: 64-bit Windows.
 enum class Windows { kNoWow64Entry, k32Bit, k64Bit };
 void SetWindows(Windows kind);
+Windows CurrentWindows();
 
 // Counts of registry calls, for tests and benchmarks that measure how the registry is used.
 struct RegistryCalls {
   long open, query, enumValue, enumKey, close, create, set;
 };
 RegistryCalls& Calls();
+// Handles opened or created and not yet closed.
+int OpenRegistryHandles();
 
 }  // namespace sim
