@@ -15,6 +15,8 @@ set(VK_PLATFORM_WIN32_SOURCES
   platform/win32/module_win32.cpp
   platform/win32/resources_win32.cpp
   platform/win32/dialog_win32.cpp
+  platform/win32/files_win32.cpp
+  platform/win32/text_win32.cpp
 )
 list(TRANSFORM VK_PLATFORM_WIN32_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
 
@@ -26,5 +28,7 @@ set(VK_PLATFORM_SIM_SOURCES
   platform/sim/dialog_sim.cpp
   platform/sim/registry_sim.cpp
   platform/sim/system_sim.cpp
+  platform/sim/files_sim.cpp
+  platform/sim/text_sim.cpp
 )
 list(TRANSFORM VK_PLATFORM_SIM_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)

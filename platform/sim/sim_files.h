@@ -21,8 +21,9 @@ std::string FileBytes(const std::string& path);
 std::string CurrentFolder();
 const std::vector<std::string>& SetCurrentFolderLog();
 
-// Failures: opens for writing under this folder fail; or writes stop after this many more
-// bytes (a full disk: a short write, and a close that reports the loss).
+// Failures: opens for writing and folder creation under this folder fail (an unwritable
+// folder); or writes stop after this many more bytes (a full disk: a short write, and a close
+// that reports the loss; a negative count lifts the limit).
 void FailOpensUnder(const std::string& folder);
 void LimitWrittenBytes(long long bytes);
 
