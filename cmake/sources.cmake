@@ -15,6 +15,8 @@ set(VK_PLATFORM_WIN32_SOURCES
   platform/win32/module_win32.cpp
   platform/win32/resources_win32.cpp
   platform/win32/dialog_win32.cpp
+  platform/win32/registry_win32.cpp
+  platform/win32/system_win32.cpp
   platform/win32/files_win32.cpp
   platform/win32/text_win32.cpp
 )
