@@ -1,6 +1,7 @@
 # The installer's own code, the same in every flavour: plain C++ over the platform layer.
 set(VK_CORE_SOURCES
   common/bounded_text.cpp
+  discovery/registry_access.cpp
   discovery/path_helpers.cpp
   shell/installer_state.cpp
   shell/entry.cpp

@@ -2,6 +2,7 @@
 // writes under the current user, with the process-wide view switch and value cursor.
 #pragma once
 #include <cstdint>
+
 #include "platform/registry.h"
 
 // Nonzero: reads go to the 64-bit registry view. Set only during discovery's 64-bit pass.
@@ -28,7 +29,14 @@ uint32_t EnumStringValue(os::RegKey hive, const char* keyPath, char* outName, ch
 // Name of the key's subkey at index.
 uint32_t EnumSubkeyName(os::RegKey hive, const char* keyPath, char* outName, uint32_t index);
 
+// The reads keep the key they opened last open for the next read of the same key (same hive,
+// path regardless of case, and view). Discovery calls this when it ends, and every write calls
+// it first, so no registry handle outlives discovery.
+void CloseRegistryCache();
+// Tests and benchmarks: 0 makes every read open and close its key (closing a key kept open).
+void SetRegistryCaching(int enabled);
+
 // Creates the key under HKEY_CURRENT_USER (with missing parents) and writes one value:
 // REG_SZ when asString is nonzero, else REG_BINARY. Silent on failure.
-void WriteUserValue(const char* keyPath, const char* valueName, uint32_t size,
-                    const uint8_t* data, int asString);
+void WriteUserValue(const char* keyPath, const char* valueName, uint32_t size, const uint8_t* data,
+                    int asString);

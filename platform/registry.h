@@ -31,6 +31,7 @@ constexpr uint32_t kRegBinary = 3;
 constexpr uint32_t kRegDword = 4;
 
 // Statuses beyond success and not-found (types.h).
+constexpr uint32_t kErrorInvalidHandle = 6;
 constexpr uint32_t kErrorMoreData = 234;
 constexpr uint32_t kErrorNoMoreItems = 259;
 

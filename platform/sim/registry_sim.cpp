@@ -53,9 +53,17 @@ struct Registry {
   Key software32{"SOFTWARE", {}, {}};
   Windows windows = Windows::k64Bit;
   std::map<uintptr_t, OpenKey> handles;
-  uintptr_t nextHandle = 0x1000;
   RegistryCalls calls{};
+  uint32_t lastOpenAccess = 0;
 };
+
+// Handle values are never reused, not even across a reset, so a handle kept from before a
+// reset is refused instead of reaching some other key.
+uintptr_t NextHandle() {
+  static uintptr_t next = 0x1000;
+  next += 4;
+  return next;
+}
 
 Registry& R() {
   static Registry registry;
@@ -182,10 +190,8 @@ void Store(Key* key, const std::string& name, uint32_t type, std::vector<uint8_t
 }
 
 os::RegKey NewHandle(Key* key, uint32_t access) {
-  Registry& r = R();
-  uintptr_t id = r.nextHandle;
-  r.nextHandle += 4;
-  r.handles[id] = OpenKey{key, access};
+  uintptr_t id = NextHandle();
+  R().handles[id] = OpenKey{key, access};
   return reinterpret_cast<os::RegKey>(id);
 }
 
@@ -221,6 +227,7 @@ Windows CurrentWindows() { return R().windows; }
 
 RegistryCalls& Calls() { return R().calls; }
 int OpenRegistryHandles() { return static_cast<int>(R().handles.size()); }
+uint32_t LastOpenAccess() { return R().lastOpenAccess; }
 
 }  // namespace sim
 
@@ -230,6 +237,7 @@ using sim::R;
 
 uint32_t OpenRegistryKey(RegKey hive, const char* path, uint32_t access, RegKey* out) {
   ++R().calls.open;
+  R().lastOpenAccess = access;
   if (out == nullptr) return sim::kErrorInvalidParameter;
   sim::Key* from = sim::KeyOf(hive, nullptr);
   if (from == nullptr) return sim::kErrorInvalidHandle;

@@ -42,5 +42,7 @@ struct RegistryCalls {
 RegistryCalls& Calls();
 // Handles opened or created and not yet closed.
 int OpenRegistryHandles();
+// The access mask of the latest open.
+uint32_t LastOpenAccess();
 
 }  // namespace sim
