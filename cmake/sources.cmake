@@ -3,6 +3,8 @@ set(VK_CORE_SOURCES
   common/bounded_text.cpp
   discovery/registry_access.cpp
   discovery/path_helpers.cpp
+  discovery/diagnostic_log.cpp
+  discovery/plugin_folder_list.cpp
   shell/installer_state.cpp
   shell/entry.cpp
   shell/main_dialog.cpp

@@ -12,11 +12,16 @@ namespace {
 constexpr size_t kStripLimit = 390;
 }  // namespace
 
-char* TitleCasePath(char* text) {
-  const size_t length = std::strlen(text);
-  for (size_t i = 0; i < length; ++i) {
-    if (text[i] >= 'A' && text[i] <= 'Z') text[i] = static_cast<char>(text[i] - 'A' + 'a');
+char* LowerCaseAscii(char* text) {
+  for (char* c = text; *c != '\0'; ++c) {
+    if (*c >= 'A' && *c <= 'Z') *c = static_cast<char>(*c - 'A' + 'a');
   }
+  return text;
+}
+
+char* TitleCasePath(char* text) {
+  LowerCaseAscii(text);
+  const size_t length = std::strlen(text);
   if (length == 0) return text;
   text[0] = os::UpperChar(text[0]);
   // Only the byte range 'A' to 'z' is upper-cased after a non-letter; the few non-letters in

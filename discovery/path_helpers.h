@@ -30,6 +30,10 @@ char* JoinPath(char* dest, size_t capacity, const char* name);
 // shortened.
 int SettleExistingFolder(char* text);
 
+// Lower-cases the ASCII letters A to Z in place (what _strlwr does in the C locale); other bytes
+// stay.
+char* LowerCaseAscii(char* text);
+
 template <size_t N>
 char* EnsureTrailingBackslash(char (&text)[N]) {
   return EnsureTrailingBackslash(text, N);
