@@ -5,6 +5,8 @@ set(VK_CORE_SOURCES
   discovery/path_helpers.cpp
   discovery/diagnostic_log.cpp
   discovery/plugin_folder_list.cpp
+  discovery/key_path_stack.cpp
+  discovery/key_walker.cpp
   shell/installer_state.cpp
   shell/entry.cpp
   shell/main_dialog.cpp
