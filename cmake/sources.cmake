@@ -7,6 +7,7 @@ set(VK_CORE_SOURCES
   discovery/plugin_folder_list.cpp
   discovery/key_path_stack.cpp
   discovery/key_walker.cpp
+  discovery/discovery_sequence.cpp
   shell/installer_state.cpp
   shell/entry.cpp
   shell/main_dialog.cpp
