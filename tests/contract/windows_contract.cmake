@@ -43,4 +43,8 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     ${CMAKE_SOURCE_DIR}/platform/win32/registry_win32.cpp
     ${CMAKE_SOURCE_DIR}/platform/win32/module_win32.cpp
     ${CMAKE_SOURCE_DIR}/platform/win32/system_win32.cpp)
+  vk_contract_test(files_contract_test
+    ${CMAKE_SOURCE_DIR}/tests/contract/files_contract_test.cpp
+    ${CMAKE_SOURCE_DIR}/tests/contract/file_bytes_win32.cpp
+    ${CMAKE_SOURCE_DIR}/platform/win32/files_win32.cpp)
 endif()
