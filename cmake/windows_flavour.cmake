@@ -43,7 +43,7 @@ file(WRITE ${CMAKE_BINARY_DIR}/payload-files.txt
 find_program(VK_HOST_CXX NAMES g++ c++ REQUIRED)
 set(VK_ART_DIR ${CMAKE_BINARY_DIR}/art)
 set(VK_ART_FILES background.bmp close.bmp install.bmp finish.bmp badge32.bmp badge64.bmp
-    complete.bmp selector.bmp link.cur main.ico)
+    complete.bmp selector.bmp link-image.bin link-group.bin main.ico)
 list(TRANSFORM VK_ART_FILES PREPEND ${VK_ART_DIR}/)
 file(GLOB VK_ARTGEN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/artgen/*.cpp)
 add_custom_command(OUTPUT ${VK_ART_FILES}

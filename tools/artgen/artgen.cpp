@@ -19,7 +19,7 @@ int WriteAll(const std::string& out) {
       return 1;
     }
   }
-  if (!art::WriteLinkCursor(out + "/link.cur") || !art::WriteProgramIcon(out + "/main.ico")) {
+  if (!art::WriteLinkCursor(out + "/link-image.bin", out + "/link-group.bin") || !art::WriteProgramIcon(out + "/main.ico")) {
     std::fprintf(stderr, "artgen: cannot write the cursor or the icon\n");
     return 1;
   }

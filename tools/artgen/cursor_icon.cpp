@@ -108,20 +108,26 @@ Bytes IconImage(int size) {
 
 }  // namespace
 
-bool WriteLinkCursor(const std::string& path) {
+bool WriteLinkCursor(const std::string& imagePath, const std::string& groupPath) {
   Bytes image;
+  image.Put16(kHotX);  // a cursor resource starts with its hot spot
+  image.Put16(kHotY);
   PutImageHeader(image, kCursorSize, kCursorSize, 1);
   image.Put32(0x000000);  // colour 0: black
   image.Put32(0xFFFFFF);  // colour 1: white
   PutMask(image, kCursorSize, [](int x, int y) { return HandAt(x, y) == '.'; });
   PutMask(image, kCursorSize, [](int x, int y) { return HandAt(x, y) == ' '; });
-  Bytes file;
-  file.Put16(0);
-  file.Put16(2);  // a cursor
-  file.Put16(1);  // one image
-  PutEntry(file, kCursorSize, kHotX, kHotY, uint32_t(image.size()), 6 + 16);
-  file.Append(image);
-  return WriteFileBytes(path, file);
+  Bytes group;
+  group.Put16(0);
+  group.Put16(2);  // a cursor group
+  group.Put16(1);  // one image
+  group.Put16(kCursorSize);
+  group.Put16(kCursorSize * 2);  // the stored height counts the mask rows
+  group.Put16(1);                // planes
+  group.Put16(1);                // bits per pixel
+  group.Put32(uint32_t(image.size()));
+  group.Put16(kLinkCursorImageId);
+  return WriteFileBytes(imagePath, image) && WriteFileBytes(groupPath, group);
 }
 
 bool WriteProgramIcon(const std::string& path) {
