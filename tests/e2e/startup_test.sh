@@ -3,7 +3,8 @@
 # borderless window in the middle of the screen; a second copy started meanwhile ends at once
 # with exit code 0 and opens nothing, leaving the first alone; Escape closes the window and the
 # program ends with 0; once it is gone a new copy starts normally, and closing its window the
-# way the system does (WM_CLOSE) ends it with 0 as well.
+# way the system does (WM_CLOSE) ends it with 0 as well. Arguments on the command line change
+# nothing.
 #   startup_test.sh <VornKessaSetup64.exe> <probe.exe> <work folder>
 # The harness sets the results of its calls into variables named by the caller.
 # shellcheck disable=SC2154
@@ -71,10 +72,13 @@ if e2e_probe has-mutex "$kSingleInstanceMutex" >/dev/null; then
 fi
 e2e_log "ok: single-instance mutex gone"
 
-# --- with the first copy gone, a new copy runs again ------------------------------------------
-e2e_start_installer third
+# --- with the first copy gone, a new copy runs again; arguments change nothing -----------------
+e2e_start_installer third /S /D=C:\\Elsewhere --help
 e2e_wait_window "$kWindowLimitMs"
-e2e_expect_eq "$(e2e_count_windows)" 1 "installer windows of the new copy"
+e2e_expect_eq "$(e2e_count_windows)" 1 "installer windows of the new copy (started with arguments)"
+e2e_rect "$E2E_WINDOW" again
+e2e_expect_eq "$again_LEFT,$again_TOP,$again_RIGHT,$again_BOTTOM" \
+  "$main_LEFT,$main_TOP,$main_RIGHT,$main_BOTTOM" "window of a copy started with arguments"
 e2e_probe close "$E2E_WINDOW" close >/dev/null || e2e_fail "could not send WM_CLOSE"
 e2e_wait_exit "$third" "$kExitLimitMs" thirdCode thirdMs
 e2e_expect_eq "$thirdCode" 0 "exit code after WM_CLOSE"
