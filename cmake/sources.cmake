@@ -2,6 +2,7 @@
 set(VK_CORE_SOURCES
   common/bounded_text.cpp
   discovery/registry_access.cpp
+  discovery/kept_keys.cpp
   discovery/path_helpers.cpp
   discovery/diagnostic_log.cpp
   discovery/plugin_folder_list.cpp

@@ -29,9 +29,9 @@ uint32_t EnumStringValue(os::RegKey hive, const char* keyPath, char* outName, ch
 // Name of the key's subkey at index.
 uint32_t EnumSubkeyName(os::RegKey hive, const char* keyPath, char* outName, uint32_t index);
 
-// The reads keep the key they opened last open for the next read of the same key (same hive,
-// path regardless of case, and view). Discovery calls this when it ends, and every write calls
-// it first, so no registry handle outlives discovery.
+// The reads keep the keys they open open for the next reads (see kept_keys.h): the key read
+// last and the keys above it up to where the reads began. Closing them: discovery calls this
+// when it ends, and every write calls it first, so no registry handle outlives discovery.
 void CloseRegistryCache();
 // Tests and benchmarks: 0 makes every read open and close its key (closing a key kept open).
 void SetRegistryCaching(int enabled);

@@ -10,6 +10,7 @@
 #include "platform/registry.h"
 #include "platform/sim/sim_registry.h"
 #include "platform/sim/sim_state.h"
+#include "platform/text.h"
 
 namespace sim {
 namespace {
@@ -55,6 +56,7 @@ struct Registry {
   std::map<uintptr_t, OpenKey> handles;
   RegistryCalls calls{};
   uint32_t lastOpenAccess = 0;
+  os::RegKey lastOpenParent = nullptr;
 };
 
 // Handle values are never reused, not even across a reset, so a handle kept from before a
@@ -73,7 +75,20 @@ Registry& R() {
 void ForgetRegistry() { R() = Registry(); }
 ResetHook resetRegistry(ForgetRegistry);
 
-char Fold(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
+// Names match as the registry matches them, in upper case; letters beyond ASCII follow the
+// ANSI code page (the sim's is Windows-1252), so "\xE9" and "\xC9" name one key.
+struct FoldTable {
+  unsigned char upper[256];
+  FoldTable() {
+    for (int i = 0; i < 256; ++i) {
+      upper[i] = static_cast<unsigned char>(os::UpperChar(static_cast<char>(i)));
+    }
+  }
+};
+unsigned char Fold(char c) {
+  static const FoldTable table;
+  return table.upper[static_cast<unsigned char>(c)];
+}
 
 bool SameName(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
@@ -85,9 +100,8 @@ bool SameName(const std::string& a, const std::string& b) {
 
 // The order of subkeys: names compared character by character in upper case.
 bool NameBefore(const std::string& a, const std::string& b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return static_cast<unsigned char>(Fold(x)) < static_cast<unsigned char>(Fold(y));
-  });
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                      [](char x, char y) { return Fold(x) < Fold(y); });
 }
 
 bool IsString(uint32_t type) {
@@ -228,6 +242,7 @@ Windows CurrentWindows() { return R().windows; }
 RegistryCalls& Calls() { return R().calls; }
 int OpenRegistryHandles() { return static_cast<int>(R().handles.size()); }
 uint32_t LastOpenAccess() { return R().lastOpenAccess; }
+os::RegKey LastOpenParent() { return R().lastOpenParent; }
 
 }  // namespace sim
 
@@ -238,10 +253,11 @@ using sim::R;
 uint32_t OpenRegistryKey(RegKey hive, const char* path, uint32_t access, RegKey* out) {
   ++R().calls.open;
   R().lastOpenAccess = access;
+  R().lastOpenParent = hive;
   if (out == nullptr) return sim::kErrorInvalidParameter;
   sim::Key* from = sim::KeyOf(hive, nullptr);
   if (from == nullptr) return sim::kErrorInvalidHandle;
-  std::vector<std::string> parts;
+  static std::vector<std::string> parts;  // kept: opens are the sim's most frequent call
   if (!sim::SplitPath(path, &parts)) return sim::kErrorBadPathname;
   sim::Key* key = sim::Walk(from, parts, sim::ViewOf(access), false);
   if (key == nullptr) return kErrorFileNotFound;

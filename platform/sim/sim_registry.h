@@ -44,5 +44,7 @@ RegistryCalls& Calls();
 int OpenRegistryHandles();
 // The access mask of the latest open.
 uint32_t LastOpenAccess();
+// The key the latest open started from: a hive, or a key opened earlier.
+os::RegKey LastOpenParent();
 
 }  // namespace sim

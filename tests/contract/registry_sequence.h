@@ -37,6 +37,27 @@ inline void Put(os::RegKey hive, uint32_t view, const std::string& path, const s
 
 inline std::string Sz(const std::string& text) { return text + std::string(1, '\0'); }
 
+// Two levels of long names below \A\Sub1: their full paths are longer than Wine's ANSI calls
+// take, so they are created from their parents.
+inline std::string LongName(char c) { return std::string(120, c); }
+
+inline void PutDeep(const std::string& parentPath) {
+  os::RegKey parent = nullptr, first = nullptr, second = nullptr;
+  if (os::CreateRegistryKey(os::HiveCurrentUser(), parentPath.c_str(), os::kKeyAllAccess,
+                            &parent) != 0) {
+    return;
+  }
+  if (os::CreateRegistryKey(parent, LongName('L').c_str(), os::kKeyAllAccess, &first) == 0) {
+    if (os::CreateRegistryKey(first, LongName('M').c_str(), os::kKeyAllAccess, &second) == 0) {
+      os::SetRegistryValue(second, "Deep", os::kRegSz, reinterpret_cast<const uint8_t*>("C:\\d"),
+                           5);
+      os::CloseRegistryKey(second);
+    }
+    os::CloseRegistryKey(first);
+  }
+  os::CloseRegistryKey(parent);
+}
+
 // The tree under HKCU\Software\<root> and, different per view, HKLM\SOFTWARE\<root>.
 inline void WriteFixtures(const std::string& root) {
   const std::string cu = "Software\\" + root;
@@ -53,6 +74,7 @@ inline void WriteFixtures(const std::string& root) {
   Put(user, 0, cu + "\\A\\sub2", "Bin", os::kRegBinary, std::string(300, 'b'));
   Put(user, 0, cu + "\\A\\sub2", "Plug", os::kRegSz, Sz("E:\\Plug-ins"));
   Put(user, 0, cu + "\\B", "Only", os::kRegSz, Sz("x"));
+  PutDeep(cu + "\\A\\Sub1");
   const std::string lm = "SOFTWARE\\" + root;
   os::RegKey machine = os::HiveLocalMachine();
   Put(machine, os::kKeyWow64_32, lm + "\\A", "View", os::kRegSz, Sz("32"));
@@ -80,8 +102,11 @@ inline std::string Flip(std::string text, bool upper) {
 }
 
 inline std::vector<Record> Run(const std::string& root, uint32_t seed, int steps) {
-  const char* tails[] = {"",    "\\A",       "\\A\\Sub1",   "\\A\\sub2",
-                         "\\B", "\\Missing", "\\A\\Only32", "\\A\\Only64"};
+  const std::string deep1 = "\\A\\Sub1\\" + LongName('L');
+  const std::string deep2 = deep1 + "\\" + LongName('M');
+  const char* tails[] = {"",          "\\A",         "\\A\\Sub1",   "\\A\\sub2",
+                         "\\B",       "\\Missing",   "\\A\\Only32", "\\A\\Only64",
+                         "\\A\\Sub1", deep1.c_str(), deep2.c_str(), "\\A\\Sub1\\Nope"};
   const char* names[] = {"One", "Two",  "Three", "Four",  "",     "Exact", "Empty", "Expand",
                          "Bin", "Plug", "View",  "Extra", "Here", "Nope",  "Only"};
   Lcg rng{seed};

@@ -39,6 +39,7 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   vk_contract_test(registry_contract_test
     ${CMAKE_SOURCE_DIR}/tests/contract/registry_contract_test.cpp
     ${CMAKE_SOURCE_DIR}/discovery/registry_access.cpp
+    ${CMAKE_SOURCE_DIR}/discovery/kept_keys.cpp
     ${CMAKE_SOURCE_DIR}/common/bounded_text.cpp
     ${CMAKE_SOURCE_DIR}/platform/win32/registry_win32.cpp
     ${CMAKE_SOURCE_DIR}/platform/win32/module_win32.cpp

@@ -234,47 +234,64 @@ TEST_F(RegistryAccessTest, WriteUserValueCreatesParentsAndWritesTheBytesAsGiven)
   EXPECT_EQ(sim::OpenRegistryHandles(), 0);
 }
 
-// Keys kept open: one open per key while the same key is read, a reopen for any other hive,
-// path or view, and no handle left after the cache is closed or a write.
-TEST_F(RegistryAccessTest, KeepsTheLastKeyOpenForTheSameKeyOnly) {
-  sim::PutString(os::HiveLocalMachine(), View::k32, "SOFTWARE\\adobe\\Photoshop", "a", "C:\\a");
-  sim::PutString(os::HiveLocalMachine(), View::k32, "SOFTWARE\\adobe\\Photoshop", "b", "C:\\b");
-  sim::PutKey(os::HiveLocalMachine(), View::k32, "SOFTWARE\\adobe\\Photoshop\\10.0");
-  sim::PutString(os::HiveLocalMachine(), View::k64, "SOFTWARE\\adobe\\Photoshop", "a", "C:\\a");
-  char path[400] = "software\\Adobe\\Photoshop";
-  char name[400], data[400];
-  auto opens = [] { return sim::Calls().open; };
-
-  while (EnumStringValue(os::HiveLocalMachine(), path, name, data) == 0) {
-    for (char* p = path; *p; ++p) *p = static_cast<char>(std::tolower(*p));  // as the walker does
+// Keys kept open along a walk: reading a key again opens nothing, going down opens the subkey
+// from its parent, coming back up finds the parent open and closes what lies below; another
+// hive, view or tree starts afresh from a full path; nothing is left open afterwards.
+TEST_F(RegistryAccessTest, KeepsTheKeysOfTheWalkOpen) {
+  for (View view : {View::k32, View::k64}) {
+    sim::PutString(os::HiveLocalMachine(), view, "SOFTWARE\\adobe\\Photoshop\\10.0\\Plugins", "a",
+                   "C:\\a");
+    sim::PutKey(os::HiveLocalMachine(), view, "SOFTWARE\\adobe\\Photoshop\\11.0");
   }
-  EXPECT_EQ(EnumSubkeyName(os::HiveLocalMachine(), path, name, 0), 0u);
-  EXPECT_EQ(opens(), 1);
-  EXPECT_EQ(sim::OpenRegistryHandles(), 1);
-
-  struct Change {
+  sim::PutKey(os::HiveLocalMachine(), View::k32, "SOFTWARE\\Classes\\PI3.Image\\shell");
+  sim::PutKey(os::HiveCurrentUser(), View::k32, "Software\\adobe\\Photoshop");
+  const std::string deep = "SOFTWARE\\adobe\\Photoshop\\" + std::string(240, 'd');
+  sim::PutKey(os::HiveLocalMachine(), View::k32, deep);
+  struct Step {
     const char* what;
     os::RegKey hive;
-    const char* path;
+    std::string path;
     int use64;
+    long opens;       // opens made by this read
+    bool fromParent;  // the open started from a kept key
+    int handles;      // kept afterwards
   };
-  for (const Change& c :
-       {Change{"other view", os::HiveLocalMachine(), path, 1},
-        Change{"back to the plain view", os::HiveLocalMachine(), path, 0},
-        Change{"other hive", os::HiveCurrentUser(), path, 0},
-        Change{"other path", os::HiveLocalMachine(), "SOFTWARE\\adobe", 0},
-        Change{"longer path", os::HiveLocalMachine(), "SOFTWARE\\adobe\\Photoshop\\10.0", 0}}) {
-    SCOPED_TRACE(c.what);
-    long before = opens();
-    Use64BitView = c.use64;
-    EnumSubkeyName(c.hive, c.path, name, 0);
-    EXPECT_EQ(opens(), before + 1);
-    EXPECT_LE(sim::OpenRegistryHandles(), 1);
+  const os::RegKey lm = os::HiveLocalMachine();
+  const std::vector<Step> steps = {
+      {"start", lm, "software\\adobe\\Photoshop", 0, 1, false, 1},
+      {"the same key, lowercased", lm, "software\\adobe\\photoshop", 0, 0, false, 1},
+      {"down", lm, "software\\adobe\\photoshop\\10.0", 0, 1, true, 2},
+      {"down again", lm, "software\\adobe\\photoshop\\10.0\\Plugins", 0, 1, true, 3},
+      {"back up", lm, "software\\adobe\\photoshop\\10.0", 0, 0, false, 2},
+      {"up to the start", lm, "software\\adobe\\photoshop", 0, 0, false, 1},
+      {"a sibling", lm, "software\\adobe\\photoshop\\11.0", 0, 1, true, 2},
+      {"a missing subkey", lm, "software\\adobe\\photoshop\\12.0", 0, 1, true, 2},
+      {"the other view", lm, "software\\adobe\\photoshop\\10.0", 1, 1, false, 1},
+      {"the other hive", os::HiveCurrentUser(), "Software\\adobe\\Photoshop", 0, 1, false, 1},
+      {"another tree", lm, "SOFTWARE\\adobe", 0, 1, false, 1},
+      {"a long path: full", lm, deep, 0, 1, false, 1},
+      {"a tree shared by the views: full", lm, "SOFTWARE\\Classes", 0, 1, false, 1},
+      {"below it: full", lm, "SOFTWARE\\Classes\\PI3.Image", 0, 1, false, 1},
+      {"merged classes: full", os::HiveClassesRoot(), "PI3.Image", 0, 1, false, 1},
+      {"below them: full", os::HiveClassesRoot(), "PI3.Image\\shell", 0, 1, false, 1},
+  };
+  char name[400];
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    long before = sim::Calls().open;
+    Use64BitView = step.use64;
+    EnumSubkeyName(step.hive, step.path.c_str(), name, 0);
+    EXPECT_EQ(sim::Calls().open - before, step.opens);
+    if (step.opens > 0) {
+      EXPECT_EQ(sim::LastOpenParent() != step.hive, step.fromParent);
+    }
+    EXPECT_EQ(sim::OpenRegistryHandles(), step.handles);
   }
   CloseRegistryCache();
   EXPECT_EQ(sim::OpenRegistryHandles(), 0);
 
-  ReadStringValue(os::HiveLocalMachine(), path, "a", data);
+  char data[400];
+  ReadStringValue(lm, "SOFTWARE\\adobe", "a", data);
   WriteUserValue("Software\\x", "v", 1, reinterpret_cast<const uint8_t*>(""), 1);
   EXPECT_EQ(sim::OpenRegistryHandles(), 0);
 }
