@@ -102,11 +102,16 @@ uint32_t OpenKeptKey(os::RegKey hive, const char* path, uint32_t mask, os::RegKe
     if (rest[0] != '\0' && rest[0] != '\\' && level + 1 < kKeptLevels &&
         OpensFromParent(hive, path, length)) {
       uint32_t status = os::OpenRegistryKey(Chain.key[level], rest, mask, key);
-      if (status != os::kErrorSuccess) return status;
-      CloseFrom(level + 1);
-      Keep(level + 1, *key, path, length);
-      *kept = true;
-      return status;
+      if (status == os::kErrorSuccess) {
+        CloseFrom(level + 1);
+        Keep(level + 1, *key, path, length);
+        *kept = true;
+        return status;
+      }
+      // A parent the registry no longer knows (the host tests' registry reset) is forgotten
+      // and the path opened in full; any other failure is the key's own.
+      if (status != os::kErrorInvalidHandle) return status;
+      ForgetKeptKeys();
     }
   }
   uint32_t status = os::OpenRegistryKey(hive, path, mask, key);

@@ -296,14 +296,18 @@ TEST_F(RegistryAccessTest, KeepsTheKeysOfTheWalkOpen) {
   EXPECT_EQ(sim::OpenRegistryHandles(), 0);
 }
 
-TEST_F(RegistryAccessTest, AKeptKeyFromBeforeARegistryResetIsReopened) {
-  sim::PutString(os::HiveCurrentUser(), View::k32, "Software\\T", "v", "old");
-  char out[400];
-  ASSERT_EQ(ReadStringValue(os::HiveCurrentUser(), "Software\\T", "v", out), 0u);
-  sim::Reset();
-  sim::PutString(os::HiveCurrentUser(), View::k32, "Software\\T", "v", "new");
-  ASSERT_EQ(ReadStringValue(os::HiveCurrentUser(), "Software\\T", "v", out), 0u);
-  EXPECT_STREQ(out, "new");
+TEST_F(RegistryAccessTest, KeptKeysFromBeforeARegistryResetAreReopened) {
+  for (const char* later : {"Software\\T", "Software\\T\\Sub"}) {  // the key, a key below it
+    SCOPED_TRACE(later);
+    sim::Reset();
+    sim::PutString(os::HiveCurrentUser(), View::k32, "Software\\T", "v", "old");
+    char out[400];
+    ASSERT_EQ(ReadStringValue(os::HiveCurrentUser(), "Software\\T", "v", out), 0u);
+    sim::Reset();
+    sim::PutString(os::HiveCurrentUser(), View::k32, later, "v", "new");
+    ASSERT_EQ(ReadStringValue(os::HiveCurrentUser(), later, "v", out), 0u);
+    EXPECT_STREQ(out, "new");
+  }
 }
 
 // The same long sequence of reads, writes and view changes, once with keys kept open and once
