@@ -13,11 +13,8 @@ mkdir -p "$out"
 flags=(-std=c++17 -g -O1 -fno-omit-frame-pointer -I"$top"
        -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined)
 # What discovery needs: the discovery code, bounded text, the installer's buffers and the sim.
-sources=(common/bounded_text.cpp shell/installer_state.cpp
-         discovery/registry_access.cpp discovery/path_helpers.cpp discovery/diagnostic_log.cpp
-         discovery/plugin_folder_list.cpp discovery/key_path_stack.cpp discovery/key_walker.cpp
-         discovery/discovery_sequence.cpp)
-for f in "$top"/platform/sim/*.cpp; do sources+=("${f#"$top"/}"); done
+sources=(common/bounded_text.cpp shell/installer_state.cpp)
+for f in "$top"/discovery/*.cpp "$top"/platform/sim/*.cpp; do sources+=("${f#"$top"/}"); done
 
 # Objects once, with coverage; each target links its own entry.
 objects=()

@@ -307,7 +307,7 @@ uint32_t QueryRegistryValue(RegKey key, const char* name, uint32_t* type, uint8_
     if (length > capacity) {
       status = kErrorMoreData;  // the buffer is left as it was
     } else {
-      std::memcpy(data, v->data.data(), length);
+      if (length > 0) std::memcpy(data, v->data.data(), length);
       // A string stored without its terminator gets one when there is room for it.
       if (sim::IsString(v->type) && length < capacity && data[length - 1] != 0) data[length] = 0;
     }
@@ -336,7 +336,7 @@ uint32_t EnumRegistryValue(RegKey key, uint32_t index, char* name, uint32_t* nam
     if (length > *dataLength) {
       status = kErrorMoreData;
     } else {
-      std::memcpy(data, v.data.data(), length);
+      if (length > 0) std::memcpy(data, v.data.data(), length);
       if (sim::IsString(v.type) && length < *dataLength && data[length - 1] != 0) {
         data[length] = 0;
       }

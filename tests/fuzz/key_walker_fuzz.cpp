@@ -90,9 +90,6 @@ void BuildTree(FuzzedDataProvider& in) {
       name = name.substr(0, std::strlen(name.c_str()));
       const uint32_t type = kTypes[in.ConsumeIntegralInRange<size_t>(0, 4)];
       std::vector<uint8_t> bytes = ValueData(in);
-      // The sim's registry copies an empty non-string value from a null pointer (undefined,
-      // though harmless); leave such values out until it does not.
-      if (bytes.empty() && type != os::kRegSz && type != os::kRegExpandSz) bytes.push_back(0);
       sim::PutValue(hive, view, path, name, type, bytes);
     }
   }
